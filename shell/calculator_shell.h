@@ -76,6 +76,9 @@ int run(const ProgramSettings& settings, int argc, char** argv);
 // title, icon and form, calculation_done cleared. Returns main_window.
 GtkWidget* create_main_window(const ProgramSettings& settings);
 
+// Sets a window's icon from a picture file; a missing or unreadable file is passed over.
+void set_window_icon(GtkWidget* window, const char* file);
+
 // Keeps the point as decimal separator after GTK has taken over the user's locale.
 void use_c_numeric_locale();
 
@@ -105,6 +108,12 @@ int show_message(GtkMessageType type, GtkButtonsType buttons, const std::string&
 // 0 for a text of digits and points only; otherwise shows "Stelle <n>: keine Zahl" with the
 // first bad byte's position and returns -1.
 int validate_number_text(const char* text);
+
+// Reads one input field as every calculation does: the entry's text into text, the number
+// check (its result in check_result), and on a bad text the input-error dialog (plain, or
+// quendra's form with error_code) and false; otherwise the text converted like atof.
+bool read_real_field(GtkWidget* entry, const char*& text, double& value);
+bool read_real_field(GtkWidget* entry, const char*& text, double& value, int error_code);
 
 // The input-error dialog (wolpex, barvilo).
 int show_input_error();

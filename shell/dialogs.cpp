@@ -47,6 +47,31 @@ int show_not_computed() {
     return 0;
 }
 
+namespace {
+bool read_checked(GtkWidget* entry, const char*& text, double& value, int error_code) {
+    text = gtk_entry_get_text(GTK_ENTRY(entry));
+    check_result = validate_number_text(text);
+    if (check_result == -1) {
+        if (error_code == 0) {
+            show_input_error();
+        } else {
+            show_input_error(error_code);
+        }
+        return false;
+    }
+    value = number_text::to_real(text);
+    return true;
+}
+} // namespace
+
+bool read_real_field(GtkWidget* entry, const char*& text, double& value) {
+    return read_checked(entry, text, value, 0);
+}
+
+bool read_real_field(GtkWidget* entry, const char*& text, double& value, int error_code) {
+    return read_checked(entry, text, value, error_code);
+}
+
 bool confirm_recompute() {
     if (calculation_done != 1) {
         return true;

@@ -19,7 +19,7 @@ int choose_results_file() {
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(chooser), start_folder.c_str());
     gtk_window_set_position(GTK_WINDOW(chooser), GTK_WIN_POS_CENTER);
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(chooser), filter);
-    gtk_window_set_icon_from_file(GTK_WINDOW(chooser), program->chooser_icon_file, nullptr);
+    set_window_icon(chooser, program->chooser_icon_file);
 
     dialog_response = gtk_dialog_run(GTK_DIALOG(chooser));
     int result = -1;

@@ -26,13 +26,20 @@ const char* caption(const char* text) {
     return caption_buffer;
 }
 
+void set_window_icon(GtkWidget* window, const char* file) {
+    // Asking for the error keeps GTK from printing a warning; the window simply has no icon.
+    GError* error = nullptr;
+    if (!gtk_window_set_icon_from_file(GTK_WINDOW(window), file, &error)) {
+        g_clear_error(&error);
+    }
+}
+
 GtkWidget* create_main_window(const ProgramSettings& settings) {
     program = &settings;
     main_window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_window_set_title(GTK_WINDOW(main_window), settings.window_title);
     gtk_window_set_position(GTK_WINDOW(main_window), GTK_WIN_POS_CENTER);
-    // A missing icon leaves the window without one.
-    gtk_window_set_icon_from_file(GTK_WINDOW(main_window), settings.icon_file, nullptr);
+    set_window_icon(main_window, settings.icon_file);
     g_signal_connect(main_window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
     gtk_container_set_reallocate_redraws(GTK_CONTAINER(main_window), TRUE);
     check_result = settings.build_layout();

@@ -47,6 +47,19 @@ gboolean DialogScript::on_tick(gpointer self) {
 }
 
 void DialogScript::look_for_dialogs() {
+    if (pending_chooser_ != nullptr) {
+        if (g_get_monotonic_time() - pending_since_ < 150000) {
+            return;
+        }
+        GtkWidget* chooser = pending_chooser_;
+        pending_chooser_ = nullptr;
+        if (chooser_step_ == ChooserStep::to_record) {
+            record_and_answer(chooser);
+        } else {
+            gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_OK);
+        }
+        return;
+    }
     GList* toplevels = gtk_window_list_toplevels();
     for (GList* item = toplevels; item != nullptr; item = item->next) {
         GtkWidget* window = GTK_WIDGET(item->data);
@@ -64,6 +77,16 @@ void DialogScript::look_for_dialogs() {
 
 void DialogScript::handle(GtkWidget* dialog) {
     g_object_set_data(G_OBJECT(dialog), HANDLED_KEY, GINT_TO_POINTER(1));
+    if (GTK_IS_FILE_CHOOSER_DIALOG(dialog)) {
+        pending_chooser_ = dialog;
+        chooser_step_ = ChooserStep::to_record;
+        pending_since_ = g_get_monotonic_time();
+        return;
+    }
+    record_and_answer(dialog);
+}
+
+void DialogScript::record_and_answer(GtkWidget* dialog) {
     DialogSeen seen;
     GtkWindow* window = GTK_WINDOW(dialog);
     seen.title = gtk_window_get_title(window) != nullptr ? gtk_window_get_title(window) : "";
@@ -77,7 +100,8 @@ void DialogScript::handle(GtkWidget* dialog) {
         GtkWidget* button = GTK_WIDGET(child->data);
         if (GTK_IS_BUTTON(button)) {
             const gchar* label = gtk_button_get_label(GTK_BUTTON(button));
-            seen.buttons.push_back({label != nullptr ? label : "",
+            // The action area lists its buttons last added first.
+            seen.buttons.insert(seen.buttons.begin(), {label != nullptr ? label : "",
                                     gtk_dialog_get_response_for_widget(GTK_DIALOG(dialog),
                                                                        button)});
         }
@@ -127,6 +151,10 @@ void DialogScript::handle(GtkWidget* dialog) {
         gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), name);
         g_free(folder);
         g_free(name);
+        pending_chooser_ = dialog;
+        chooser_step_ = ChooserStep::to_press_ok;
+        pending_since_ = g_get_monotonic_time();
+        return;
     }
     gtk_dialog_response(GTK_DIALOG(dialog), answer.response);
 }

@@ -7,6 +7,7 @@
 
 #include <gtk/gtk.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ struct DialogButton {
     int response;
     bool operator==(const DialogButton&) const = default;
 };
+
+inline std::ostream& operator<<(std::ostream& out, const DialogButton& button) {
+    return out << button.label << "=" << button.response;
+}
 
 struct DialogSeen {
     bool is_chooser = false;
@@ -61,6 +66,14 @@ class DialogScript {
     static gboolean on_tick(gpointer self);
     void look_for_dialogs();
     void handle(GtkWidget* dialog);
+
+    // A file chooser loads its folder in the background: it is looked at a little after it
+    // opens, and its OK is pressed a little after the name is typed.
+    enum class ChooserStep { none, to_record, to_press_ok };
+    GtkWidget* pending_chooser_ = nullptr;
+    ChooserStep chooser_step_ = ChooserStep::none;
+    gint64 pending_since_ = 0;
+    void record_and_answer(GtkWidget* dialog);
 
     std::vector<Answer> answers_;
     size_t next_ = 0;
