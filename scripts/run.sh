@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-wolpex}
 
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$root/build" -DSUITE_TESTS=OFF
+"$root/scripts/build.sh" "$root/build" -DSUITE_TESTS=OFF -DSUITE_BENCHMARKS=OFF
 cd "$root/build/bin"
 if [ ! -x "./$program" ]; then
   echo "No such program: $program (wolpex, quendra, barvilo)" >&2
@@ -25,12 +25,13 @@ shot="$root/shots/$program.png"
   "./$program" &
   pid=$!
   # Wait for the main window, then for its first drawing.
+  window=""
   for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 && break
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.1
   done
   sleep 1
-  import -window root "$shot"
+  import -window "${window:-root}" "$shot"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 ' run "$program" "$shot"

@@ -3,7 +3,7 @@ again and close the window."""
 
 import sys
 
-from person import Failure, Program
+from person import Failure, Program, wait_for
 
 
 def about_and_quit(path):
@@ -19,8 +19,7 @@ def about_and_quit(path):
         if len(lines) != 7 or lines[3] != "18.8.2010":
             raise Failure("unexpected about text " + repr(about_text))
         program.press("OK", about)
-        if not program.no_dialog():
-            raise Failure("the about box stayed open")
+        wait_for("the about box to close", program.no_dialog)
         program.press("Beenden")
         status = program.wait_for_exit()
         if status != 0:
