@@ -19,7 +19,10 @@ std::string text_property(GObject* object, const char* name) {
 
 DialogScript::DialogScript() { timeout_id_ = g_timeout_add(10, &DialogScript::on_tick, this); }
 
-DialogScript::~DialogScript() { g_source_remove(timeout_id_); }
+DialogScript::~DialogScript() {
+    g_source_remove(timeout_id_);
+    forget_chooser();
+}
 
 DialogScript& DialogScript::answer(int response) {
     answers_.push_back({response, ""});
@@ -46,18 +49,57 @@ gboolean DialogScript::on_tick(gpointer self) {
     return TRUE;
 }
 
-void DialogScript::look_for_dialogs() {
-    if (pending_chooser_ != nullptr) {
-        if (g_get_monotonic_time() - pending_since_ < 150000) {
+void DialogScript::forget_chooser() {
+    if (chooser_ != nullptr) {
+        g_object_remove_weak_pointer(G_OBJECT(chooser_), reinterpret_cast<gpointer*>(&chooser_));
+    }
+    chooser_ = nullptr;
+    chooser_step_ = ChooserStep::none;
+}
+
+void DialogScript::step_chooser() {
+    if (g_get_monotonic_time() < chooser_due_) {
+        return;
+    }
+    chooser_due_ = g_get_monotonic_time() + 150000;
+    if (chooser_ == nullptr || !gtk_widget_get_visible(chooser_)) {
+        forget_chooser();
+        return;
+    }
+    GtkFileChooser* chooser = GTK_FILE_CHOOSER(chooser_);
+    switch (chooser_step_) {
+    case ChooserStep::to_record:
+        record_and_answer(chooser_);
+        return;
+    case ChooserStep::to_press_ok: {
+        gchar* name = gtk_file_chooser_get_filename(chooser);
+        const bool holds_path = name != nullptr && chooser_path_ == name;
+        g_free(name);
+        if (!holds_path && ++chooser_tries_ < 40) {
+            gchar* folder = g_path_get_dirname(chooser_path_.c_str());
+            gchar* base = g_path_get_basename(chooser_path_.c_str());
+            gtk_file_chooser_set_current_folder(chooser, folder);
+            gtk_file_chooser_set_current_name(chooser, base);
+            g_free(folder);
+            g_free(base);
             return;
         }
-        GtkWidget* chooser = pending_chooser_;
-        pending_chooser_ = nullptr;
-        if (chooser_step_ == ChooserStep::to_record) {
-            record_and_answer(chooser);
-        } else {
-            gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_OK);
-        }
+        EXPECT_TRUE(holds_path) << "the chooser never took " << chooser_path_;
+        chooser_step_ = ChooserStep::pressed;
+        gtk_dialog_response(GTK_DIALOG(chooser_), GTK_RESPONSE_OK);
+        return;
+    }
+    case ChooserStep::pressed:
+        gtk_dialog_response(GTK_DIALOG(chooser_), GTK_RESPONSE_OK);
+        return;
+    case ChooserStep::none:
+        return;
+    }
+}
+
+void DialogScript::look_for_dialogs() {
+    if (chooser_step_ != ChooserStep::none) {
+        step_chooser();
         return;
     }
     GList* toplevels = gtk_window_list_toplevels();
@@ -78,9 +120,10 @@ void DialogScript::look_for_dialogs() {
 void DialogScript::handle(GtkWidget* dialog) {
     g_object_set_data(G_OBJECT(dialog), HANDLED_KEY, GINT_TO_POINTER(1));
     if (GTK_IS_FILE_CHOOSER_DIALOG(dialog)) {
-        pending_chooser_ = dialog;
+        chooser_ = dialog;
+        g_object_add_weak_pointer(G_OBJECT(chooser_), reinterpret_cast<gpointer*>(&chooser_));
         chooser_step_ = ChooserStep::to_record;
-        pending_since_ = g_get_monotonic_time();
+        chooser_due_ = g_get_monotonic_time() + 150000;
         return;
     }
     record_and_answer(dialog);
@@ -135,6 +178,9 @@ void DialogScript::record_and_answer(GtkWidget* dialog) {
     if (next_ >= answers_.size()) {
         ADD_FAILURE() << "A dialog appeared that the test did not expect: \""
                       << (seen.is_chooser ? seen.title : seen.text) << "\"";
+        if (seen.is_chooser) {
+            forget_chooser();
+        }
         gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_DELETE_EVENT);
         return;
     }
@@ -145,16 +191,14 @@ void DialogScript::record_and_answer(GtkWidget* dialog) {
             gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_DELETE_EVENT);
             return;
         }
-        gchar* folder = g_path_get_dirname(answer.path.c_str());
-        gchar* name = g_path_get_basename(answer.path.c_str());
-        gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), folder);
-        gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), name);
-        g_free(folder);
-        g_free(name);
-        pending_chooser_ = dialog;
+        chooser_path_ = answer.path;
+        chooser_tries_ = 0;
         chooser_step_ = ChooserStep::to_press_ok;
-        pending_since_ = g_get_monotonic_time();
+        chooser_due_ = 0; // the name is typed at the next tick
         return;
+    }
+    if (seen.is_chooser) {
+        forget_chooser();
     }
     gtk_dialog_response(GTK_DIALOG(dialog), answer.response);
 }

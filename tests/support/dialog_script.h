@@ -67,12 +67,18 @@ class DialogScript {
     void look_for_dialogs();
     void handle(GtkWidget* dialog);
 
-    // A file chooser loads its folder in the background: it is looked at a little after it
-    // opens, and its OK is pressed a little after the name is typed.
-    enum class ChooserStep { none, to_record, to_press_ok };
-    GtkWidget* pending_chooser_ = nullptr;
+    // A file chooser works in the background: it loads its folder, and it checks a typed
+    // name before it lets OK through (and may swallow an OK meanwhile). So it is looked at a
+    // little after it opens, OK is pressed once it holds the scripted file name, and pressed
+    // again while it stays open.
+    enum class ChooserStep { none, to_record, to_press_ok, pressed };
+    void step_chooser();
+    void forget_chooser();
+    GtkWidget* chooser_ = nullptr; // weak: null once the chooser is gone
+    std::string chooser_path_;
     ChooserStep chooser_step_ = ChooserStep::none;
-    gint64 pending_since_ = 0;
+    gint64 chooser_due_ = 0;
+    int chooser_tries_ = 0;
     void record_and_answer(GtkWidget* dialog);
 
     std::vector<Answer> answers_;
