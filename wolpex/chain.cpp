@@ -1,6 +1,7 @@
 // The matrices of the chain, imtql2 with pythag and transfer_sign, and the frequencies.
 #include "chain.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -31,16 +32,23 @@ bool count_allowed(int mass_count) { return mass_count >= 1 && mass_count <= MAX
 
 namespace {
 
-// C = A B, each element summed over k = 1..n in increasing order.
+// C = A B, each element summed over k = 1..n in increasing order, starting from 0. The
+// loops run k outside j so that a row of C is summed up all at once; every element still
+// receives its products in the same order, so the sums are the same to the last bit.
 void multiply(const WorkSet& w, const std::vector<double>& a, const std::vector<double>& b,
               std::vector<double>& c) {
-    for (int i = 1; i <= w.n; ++i) {
-        for (int j = 1; j <= w.n; ++j) {
-            double sum = 0.0;
-            for (int k = 1; k <= w.n; ++k) {
-                sum = sum + a[w.at(i, k)] * b[w.at(k, j)];
+    const int n = w.n;
+    for (int i = 1; i <= n; ++i) {
+        double* row = &c[w.at(i, 1)];
+        for (int j = 0; j < n; ++j) {
+            row[j] = 0.0;
+        }
+        for (int k = 1; k <= n; ++k) {
+            const double aik = a[w.at(i, k)];
+            const double* b_row = &b[w.at(k, 1)];
+            for (int j = 0; j < n; ++j) {
+                row[j] = row[j] + aik * b_row[j];
             }
-            c[w.at(i, j)] = sum;
         }
     }
 }
@@ -140,11 +148,10 @@ double pythag(double a, double b) {
 
 double transfer_sign(double a, double b) { return b >= 0.0 ? std::fabs(a) : -std::fabs(a); }
 
-int imtql2(int n, double* d, double* e, double* z) {
-    auto Z = [n, z](int row, int column) -> double& { return z[(row - 1) * n + column]; };
-    if (n == 1) {
-        return 0;
-    }
+namespace {
+
+// imtql2 on d, e and the columns of Z, column(j) pointing at the n elements of column j.
+template <typename Columns> int imtql2_columns(int n, double* d, double* e, Columns column) {
     for (int i = 2; i <= n; ++i) {
         e[i - 1] = e[i];
     }
@@ -177,7 +184,7 @@ int imtql2(int n, double* d, double* e, double* z) {
             p = 0.0;
             bool underflow = false;
             for (int i = m - 1; i >= l; --i) {
-                double f = sn * e[i];
+                const double f = sn * e[i];
                 const double b = cs * e[i];
                 r = pythag(f, g);
                 e[i + 1] = r;
@@ -195,10 +202,12 @@ int imtql2(int n, double* d, double* e, double* z) {
                 p = sn * r;
                 d[i + 1] = g + p;
                 g = cs * r - b;
-                for (int k = 1; k <= n; ++k) {
-                    f = Z(k, i + 1);
-                    Z(k, i + 1) = sn * Z(k, i) + cs * f;
-                    Z(k, i) = cs * Z(k, i) - sn * f;
+                double* zi = column(i);
+                double* zi1 = column(i + 1);
+                for (int k = 0; k < n; ++k) {
+                    const double fk = zi1[k];
+                    zi1[k] = sn * zi[k] + cs * fk;
+                    zi[k] = cs * zi[k] - sn * fk;
                 }
             }
             if (underflow) {
@@ -223,14 +232,35 @@ int imtql2(int n, double* d, double* e, double* z) {
         if (k != i) {
             d[k] = d[i];
             d[i] = p;
-            for (int row = 1; row <= n; ++row) {
-                const double swap = Z(row, i);
-                Z(row, i) = Z(row, k);
-                Z(row, k) = swap;
-            }
+            std::swap_ranges(column(i), column(i) + n, column(k));
         }
     }
     return 0;
+}
+
+} // namespace
+
+int imtql2(int n, double* d, double* e, double* z) {
+    if (n == 1) {
+        return 0;
+    }
+    // The rotations work on columns of Z. They run on a transposed copy, in which a column
+    // lies contiguous in memory; every element gets the same arithmetic as in place, and the
+    // copy goes back into z at the end (also when the iteration gives up).
+    std::vector<double> columns(static_cast<std::size_t>(n) * n);
+    auto column = [&columns, n](int j) { return &columns[static_cast<std::size_t>(j - 1) * n]; };
+    for (int row = 1; row <= n; ++row) {
+        for (int j = 1; j <= n; ++j) {
+            column(j)[row - 1] = z[(row - 1) * n + j];
+        }
+    }
+    const int error = imtql2_columns(n, d, e, column);
+    for (int row = 1; row <= n; ++row) {
+        for (int j = 1; j <= n; ++j) {
+            z[(row - 1) * n + j] = column(j)[row - 1];
+        }
+    }
+    return error;
 }
 
 double frequency_hz(double eigenvalue) {
