@@ -14,6 +14,10 @@ packages=(
   dbus at-spi2-core libatk-adaptor libgail-common python3 python3-pyatspi python3-xlib
   # the locale runs
   locales
+  # the reliability runs: fuzz targets (clang's libFuzzer) and memcheck
+  clang libclang-rt-14-dev valgrind
+  # the install tests: desktop entries checked with desktop-file-validate
+  desktop-file-utils
 )
 
 missing=()

@@ -1,38 +1,49 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the suite and runs every test: the unit, GUI and
-# end-to-end tests of a warning-free build, then the unit and GUI tests again in a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer, then the GUI tests in a German
-# locale. Each run uses a private X server and a private home folder.
+# Installs what is missing, builds the suite and runs every test:
+#   1. the unit, GUI (with the soak runs) and end-to-end tests (with the fault cases) of a
+#      warning-free build;
+#   2. the unit and GUI tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. GUI test programs under valgrind's memcheck;
+#   4. each fuzz target for a bounded time (FUZZ_SECONDS, default 30);
+#   5. the unit and GUI tests again in the German locale de_DE.UTF-8.
+# Each run uses a private X server and a private home folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
 
+# run_tests FOLDER LANGUAGE [ctest options...]
 run_tests() {
-  local folder=$1
-  shift
+  local folder=$1 language=$2
+  shift 2
   local home
   home=$(mktemp -d)
   mkdir -p "$home/.local/share"
-  (cd "$folder" && HOME="$home" LANG=C.UTF-8 LC_ALL= "$root/scripts/with-xvfb.sh" \
-    ctest --output-on-failure --timeout 300 "$@")
+  (cd "$folder" && HOME="$home" LANG="$language" LC_ALL="$language" \
+    "$root/scripts/with-xvfb.sh" ctest --output-on-failure --timeout 300 "$@")
   rm -rf "$home"
 }
 
 echo "== Build (warnings are errors)"
 scripts/build.sh build-test -DSUITE_WERROR=ON
 echo "== Unit, GUI and end-to-end tests"
-run_tests build-test
+run_tests build-test C.UTF-8
 
 echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
-scripts/build.sh build-asan -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON
+scripts/build.sh build-asan -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF
 echo "== Unit and GUI tests under the sanitizers"
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan -L 'unit|gui'
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan C.UTF-8 \
+  -L 'unit|gui'
 
-echo "== GUI and unit tests in a German locale"
+echo "== GUI tests under valgrind's memcheck"
 home=$(mktemp -d)
 mkdir -p "$home/.local/share"
-(cd build-test && HOME="$home" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$root/scripts/with-xvfb.sh" \
-  ctest --output-on-failure --timeout 300 -L 'unit|gui')
+HOME="$home" LANG=C.UTF-8 scripts/with-xvfb.sh scripts/memcheck.sh "$root/build-test"
 rm -rf "$home"
+
+echo "== Fuzzing"
+scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
+
+echo "== Unit and GUI tests in the German locale"
+run_tests build-test de_DE.UTF-8 -L 'unit|gui'

@@ -16,14 +16,14 @@ class Failure(Exception):
     pass
 
 
-def wait_for(what, probe, timeout=10.0):
-    """Polls probe() every 50 ms until it returns something true."""
+def wait_for(what, probe, timeout=10.0, interval=0.05):
+    """Polls probe() every interval seconds until it returns something true."""
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         found = probe()
         if found:
             return found
-        time.sleep(0.05)
+        time.sleep(interval)
     raise Failure("timed out waiting for " + what)
 
 
@@ -93,16 +93,54 @@ class Program:
     def press(self, label, root=None):
         self.button(label, root).queryAction().doAction(0)
 
-    def dialog(self):
+    def dialog(self, interval=0.05):
         """The message dialog that is open now: its role is alert."""
         return wait_for("a message dialog", lambda: self._first(
             lambda a: a.getRoleName() == "alert" and self._showing(a), self.app,
-            children_only=True))
+            children_only=True), interval=interval)
 
     @staticmethod
     def dialog_text(dialog):
         labels = [a for a in walk(dialog) if a.getRoleName() == "label"]
         return [a.queryText().getText(0, -1) for a in labels]
+
+    def open_windows(self):
+        """The program's showing windows other than the main window."""
+        found = []
+        for i in range(self.app.childCount):
+            window = self.app.getChildAtIndex(i)
+            if window is not None and window.getRoleName() != "frame" and self._showing(window):
+                found.append(window)
+        return found
+
+    def chooser(self):
+        """The open file chooser: a dialog with an editable name field."""
+        return wait_for("the file chooser", lambda: next(
+            (w for w in self.open_windows() if w.getRoleName() == "dialog"), None))
+
+    def choose(self, path):
+        """Types a path into the open chooser's name field and presses OK until the chooser
+        takes it (it checks a typed name in the background and may pass over an early OK)."""
+        chooser = self.chooser()
+        name = wait_for("the name field", lambda: self._first(
+            lambda a: a.getRoleName() == "text" and a.getState().contains(pyatspi.STATE_EDITABLE),
+            chooser))
+        name.queryEditableText().setTextContents(path)
+        ok = self.button("OK", chooser)
+
+        def answered():
+            if not self._showing(chooser) or any(w.getRoleName() == "alert"
+                                                 for w in self.open_windows()):
+                return True
+            ok.queryAction().doAction(0)
+            time.sleep(0.2)
+            return False
+        wait_for("the chooser to take " + path[:60], answered)
+
+    def texts(self):
+        """The texts of every text field of the main window, in tree order."""
+        return [a.queryText().getText(0, -1) for a in walk(self.frame)
+                if a.getRoleName() == "text"]
 
     def no_dialog(self):
         return self._first(lambda a: a.getRoleName() == "alert" and self._showing(a), self.app,
