@@ -1,0 +1,29 @@
+// How fast barvilo answers in its real window: "Rechnen" on the form's example member.
+// "handler" is the handler alone; "on_screen" adds the repaint it causes, until the X
+// server has drawn it.
+#include <benchmark/benchmark.h>
+
+#include "barvilo.h"
+#include "response_support.h"
+
+namespace {
+
+// calculation_done is cleared before each call, so that the recompute question never comes.
+void calculate(benchmark::State& state, bool on_screen) {
+    for (auto _ : state) {
+        shell::calculation_done = 0;
+        barvilo::on_calculate(shell::calculate_button, nullptr);
+        if (on_screen) {
+            response_bench::settle();
+        }
+    }
+    if (shell::calculation_done != 1) {
+        state.SkipWithError("the calculation did not run");
+    }
+}
+BENCHMARK_CAPTURE(calculate, handler, false);
+BENCHMARK_CAPTURE(calculate, on_screen, true);
+
+} // namespace
+
+int main(int argc, char** argv) { return response_bench::run(argc, argv, barvilo::settings); }
