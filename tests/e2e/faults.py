@@ -44,9 +44,10 @@ def full_disk():
         p.press("Rechnen")
         p.press("Speichern")
         p.choose("/dev/full")
-        p.press("Yes", expect_alert(p, "Information", "Soll diese ueberschrieben werden?"))
-        p.press("OK", expect_alert(
-            p, "Error", "Die Ergebnisdatei\n/dev/full\nkonnte nicht vollstaendig geschrieben werden!"))
+        p.answer(expect_alert(p, "Information", "Soll diese ueberschrieben werden?"), "Yes")
+        p.answer(expect_alert(
+            p, "Error", "Die Ergebnisdatei\n/dev/full\nkonnte nicht vollstaendig geschrieben werden!"),
+            "OK")
         quit_cleanly(p)
     finally:
         p.stop()
@@ -80,7 +81,7 @@ def missing_folder(scratch):
         p.press("Speichern")
         p.choose(path)
         # The file chooser itself refuses a folder that does not exist.
-        p.press("OK", expect_alert(p, "Error", "could not be displayed"))
+        p.answer(expect_alert(p, "Error", "could not be displayed"), "OK")
         p.press("Cancel", p.chooser())
         wait_for("the chooser to close", p.no_dialog)
         if os.path.exists(os.path.dirname(path)):
@@ -122,8 +123,7 @@ def thousand_cycles():
         for cycle in range(1000):
             p.press("Rechnen")
             question = p.dialog(interval=0.002)
-            p.press("Yes" if cycle % 2 == 0 else "No", question)
-            wait_for("the question to close", p.no_dialog, interval=0.002)
+            p.answer(question, "Yes" if cycle % 2 == 0 else "No")
         if "5.81206" not in p.texts() or "2023.29978" not in p.texts():
             raise Failure("the frequencies changed after the cycles")
         quit_cleanly(p)

@@ -99,6 +99,11 @@ class Program:
             lambda a: a.getRoleName() == "alert" and self._showing(a), self.app,
             children_only=True), interval=interval)
 
+    def answer(self, dialog, label):
+        """Presses a button of a dialog and waits until the dialog has gone."""
+        self.press(label, dialog)
+        wait_for("the dialog to close", lambda: not self._showing(dialog), interval=0.01)
+
     @staticmethod
     def dialog_text(dialog):
         labels = [a for a in walk(dialog) if a.getRoleName() == "label"]

@@ -3,7 +3,7 @@ again and close the window."""
 
 import sys
 
-from person import Failure, Program, wait_for
+from person import Failure, Program
 
 
 def about_and_quit(path):
@@ -18,8 +18,7 @@ def about_and_quit(path):
         lines = about_text.split("\n")
         if len(lines) != 7 or lines[3] != "18.8.2010":
             raise Failure("unexpected about text " + repr(about_text))
-        program.press("OK", about)
-        wait_for("the about box to close", program.no_dialog)
+        program.answer(about, "OK")
         program.press("Beenden")
         status = program.wait_for_exit()
         if status != 0:
