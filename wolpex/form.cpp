@@ -33,8 +33,17 @@ GtkWidget* new_field_table(guint rows, guint columns) {
     return table;
 }
 
+// The label names its entry for screen readers and tests: the labelled-by relation through
+// the mnemonic widget (the label has no mnemonic, so nothing visible changes), and the
+// accessible name itself, which GTK 2's accessibility module does not take from the label.
+void name_by_label(GtkWidget* label, GtkWidget* entry) {
+    gtk_label_set_mnemonic_widget(GTK_LABEL(label), entry);
+    atk_object_set_name(gtk_widget_get_accessible(entry), gtk_label_get_text(GTK_LABEL(label)));
+}
+
 // Field i (counted from 1) of a four-column grid of label/entry pairs.
 void attach_field(GtkWidget* table, int i, GtkWidget* label, GtkWidget* entry) {
+    name_by_label(label, entry);
     const guint column = 2 * ((i - 1) % 4);
     const guint row = (i - 1) / 4;
     gtk_table_attach_defaults(GTK_TABLE(table), label, column, column + 1, row, row + 1);
@@ -90,6 +99,7 @@ int build_results_frame() {
     GtkWidget* mode_label = gtk_label_new("Eigenform welcher Frequenz zeichnen?");
     mode_entry = gtk_entry_new();
     gtk_entry_set_text(GTK_ENTRY(mode_entry), "0");
+    name_by_label(mode_label, mode_entry);
     gtk_table_attach_defaults(GTK_TABLE(table), mode_label, 1, 3, 4, 5);
     gtk_table_attach_defaults(GTK_TABLE(table), mode_entry, 3, 4, 4, 5);
     pack(result_box, frame);
