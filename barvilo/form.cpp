@@ -51,30 +51,15 @@ const char* const CASE_PICTURE_DESCRIPTIONS[4] = {
     "Stab an beiden Enden eingespannt, Kraft F oben; freie Knicklaenge s_k = 0.5 l",
 };
 
-GtkWidget* new_field_table(guint rows, guint columns) {
-    GtkWidget* table = gtk_table_new(rows, columns, FALSE);
-    gtk_table_set_row_spacings(GTK_TABLE(table), 2);
-    gtk_table_set_col_spacings(GTK_TABLE(table), 3);
-    gtk_container_set_border_width(GTK_CONTAINER(table), 3);
-    return table;
-}
-
 void attach(GtkWidget* table, GtkWidget* child, guint column, guint row, guint span = 1) {
     gtk_table_attach_defaults(GTK_TABLE(table), child, column, column + span, row, row + 1);
 }
 
-void pack(GtkWidget* box, GtkWidget* child) {
-    gtk_box_pack_start(GTK_BOX(box), child, FALSE, FALSE, 3);
-}
-
-// A label with its entry right of it: column pair 0 is columns 0-1, pair 1 columns 2-3.
-// The label also names the entry for screen readers and tests: the labelled-by relation
-// through the mnemonic widget (the label has no mnemonic, so nothing visible changes), and
-// the accessible name itself, which GTK 2's accessibility module does not take from the label.
+// A label with its entry right of it: column pair 0 is columns 0-1, pair 1 columns 2-3. The
+// label also names the entry.
 void attach_field(GtkWidget* table, GtkWidget* label, GtkWidget* entry, guint column_pair,
                   guint row) {
-    gtk_label_set_mnemonic_widget(GTK_LABEL(label), entry);
-    atk_object_set_name(gtk_widget_get_accessible(entry), gtk_label_get_text(GTK_LABEL(label)));
+    shell::name_by_label(label, entry);
     attach(table, label, 2 * column_pair, row);
     attach(table, entry, 2 * column_pair + 1, row);
 }
@@ -90,13 +75,13 @@ int build_input_frame() {
         gtk_entry_set_text(GTK_ENTRY(input_entry[k]), INPUT_DEFAULTS[k]);
     }
     // F, L1, A down the left; I, E, Re down the right; S alone in the last row.
-    GtkWidget* table = new_field_table(4, 4);
+    GtkWidget* table = shell::new_field_table(4, 4);
     const guint pair[INPUT_COUNT] = {0, 0, 0, 1, 1, 1, 0};
     const guint row[INPUT_COUNT] = {0, 1, 2, 0, 1, 2, 3};
     for (int k = 0; k < INPUT_COUNT; ++k) {
         attach_field(table, labels[k], input_entry[k], pair[k], row[k]);
     }
-    pack(geometry_row, frame);
+    shell::pack(geometry_row, frame);
     gtk_container_add(GTK_CONTAINER(frame), table);
     return 0;
 }
@@ -119,12 +104,12 @@ int build_case_frame() {
         atk_object_set_name(accessible, CASE_PICTURE_NAMES[i]);
         atk_object_set_description(accessible, CASE_PICTURE_DESCRIPTIONS[i]);
     }
-    GtkWidget* table = new_field_table(2, 4);
+    GtkWidget* table = shell::new_field_table(2, 4);
     for (guint i = 0; i < 4; ++i) {
         attach(table, pictures[i], i, 0);
         attach(table, case_buttons[i], i, 1);
     }
-    pack(case_row, frame);
+    shell::pack(case_row, frame);
     gtk_container_add(GTK_CONTAINER(frame), table);
     return 0;
 }
@@ -141,12 +126,12 @@ int build_results_frame() {
     }
     // Results 0-3 down the left, 4-6 down the right, the verdict under them over both
     // columns of the right pair.
-    GtkWidget* table = new_field_table(4, 4);
+    GtkWidget* table = shell::new_field_table(4, 4);
     for (int k = 0; k < RESULT_COUNT; ++k) {
         attach_field(table, result_label[k], result_entry[k], k < 4 ? 0 : 1, k < 4 ? k : k - 4);
     }
     attach(table, verdict_label, 2, 3, 2);
-    pack(result_box, frame);
+    shell::pack(result_box, frame);
     gtk_container_add(GTK_CONTAINER(frame), table);
     return 0;
 }
@@ -169,12 +154,12 @@ int build_layout() {
     for (GtkWidget* box : {main_vbox, action_box, result_box}) {
         gtk_container_set_border_width(GTK_CONTAINER(box), 5);
     }
-    pack(input_box, geometry_row);
-    pack(input_box, case_row);
-    pack(main_vbox, input_frame);
+    shell::pack(input_box, geometry_row);
+    shell::pack(input_box, case_row);
+    shell::pack(main_vbox, input_frame);
     gtk_container_add(GTK_CONTAINER(input_frame), input_box);
-    pack(main_vbox, action_box);
-    pack(main_vbox, result_box);
+    shell::pack(main_vbox, action_box);
+    shell::pack(main_vbox, result_box);
     gtk_container_add(GTK_CONTAINER(shell::main_window), main_vbox);
     gtk_widget_show_all(shell::main_window);
     return 0;

@@ -52,8 +52,8 @@ const Field RANGE_FIELDS[2] = {
 
 // A table of label/entry pairs in the order a frame builder makes it: the labels, then the
 // entries in index order with their default texts (results made read-only right after
-// creation), then the table; each entry is attached with its label to its left; then the
-// spacings and the border.
+// creation), then the table; each entry is attached with its label to its left, which also
+// names it.
 GtkWidget* new_fields_table(guint rows, const Field* fields, int count, GtkWidget** entries,
                             bool editable) {
     std::vector<GtkWidget*> labels(static_cast<size_t>(count));
@@ -67,22 +67,16 @@ GtkWidget* new_fields_table(guint rows, const Field* fields, int count, GtkWidge
             gtk_editable_set_editable(GTK_EDITABLE(entries[i]), FALSE);
         }
     }
-    GtkWidget* table = gtk_table_new(rows, 4, FALSE);
+    GtkWidget* table = shell::new_field_table(rows, 4);
     for (int i = 0; i < count; ++i) {
         const Field& field = fields[i];
+        shell::name_by_label(labels[i], entries[i]);
         gtk_table_attach_defaults(GTK_TABLE(table), labels[i], field.column - 1, field.column,
                                   field.row, field.row + 1);
         gtk_table_attach_defaults(GTK_TABLE(table), entries[i], field.column, field.column + 1,
                                   field.row, field.row + 1);
     }
-    gtk_table_set_row_spacings(GTK_TABLE(table), 2);
-    gtk_table_set_col_spacings(GTK_TABLE(table), 3);
-    gtk_container_set_border_width(GTK_CONTAINER(table), 3);
     return table;
-}
-
-void pack(GtkWidget* box, GtkWidget* child) {
-    gtk_box_pack_start(GTK_BOX(box), child, FALSE, FALSE, 3);
 }
 
 } // namespace
@@ -90,7 +84,7 @@ void pack(GtkWidget* box, GtkWidget* child) {
 int build_input_frame() {
     GtkWidget* frame = gtk_frame_new(shell::caption("Geometrie und Werkstoffdaten"));
     GtkWidget* table = new_fields_table(4, INPUT_FIELDS, INPUT_COUNT, input_entry, true);
-    pack(input_box, frame);
+    shell::pack(input_box, frame);
     gtk_container_add(GTK_CONTAINER(frame), table);
     return 0;
 }
@@ -98,7 +92,7 @@ int build_input_frame() {
 int build_results_frame() {
     GtkWidget* frame = gtk_frame_new(shell::caption("Ergebnisse"));
     GtkWidget* table = new_fields_table(3, RESULT_FIELDS, RESULT_COUNT, result_entry, false);
-    pack(result_box, frame);
+    shell::pack(result_box, frame);
     gtk_container_add(GTK_CONTAINER(frame), table);
     return 0;
 }
@@ -107,11 +101,11 @@ int build_results_frame() {
 int build_range_frame() {
     GtkWidget* frame = gtk_frame_new(shell::caption("Federkennlinie zeichnen von - bis"));
     GtkWidget* table = new_fields_table(1, RANGE_FIELDS, 2, range_entry, true);
-    pack(range_hbox, table);
-    pack(range_hbox, shell::draw_button);
-    pack(plot_vbox, range_hbox);
-    pack(plot_vbox, curve_area);
-    pack(plot_box, frame);
+    shell::pack(range_hbox, table);
+    shell::pack(range_hbox, shell::draw_button);
+    shell::pack(plot_vbox, range_hbox);
+    shell::pack(plot_vbox, curve_area);
+    shell::pack(plot_box, frame);
     gtk_container_add(GTK_CONTAINER(frame), plot_vbox);
     return 0;
 }
@@ -139,7 +133,7 @@ int build_layout() {
         gtk_container_set_border_width(GTK_CONTAINER(box), 5);
     }
     for (GtkWidget* box : {input_box, action_box, result_box, plot_box}) {
-        pack(main_vbox, box);
+        shell::pack(main_vbox, box);
     }
     gtk_container_add(GTK_CONTAINER(shell::main_window), main_vbox);
     gtk_widget_show_all(shell::main_window);

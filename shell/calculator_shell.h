@@ -96,6 +96,19 @@ int connect_signals();
 // Copies a title into caption_buffer (cut to fit) and returns the buffer.
 const char* caption(const char* text);
 
+// ---- Form conventions --------------------------------------------------------------------
+
+// Packs a child at the start of a box, as every form does: no expand, no fill, padding 3.
+void pack(GtkWidget* box, GtkWidget* child);
+
+// A table of label/entry fields: not homogeneous, row spacing 2, column spacing 3, border 3.
+GtkWidget* new_field_table(guint rows, guint columns);
+
+// Lets a label name its entry for screen readers and tests: the labelled-by relation through
+// the mnemonic widget (the label has no mnemonic, so nothing visible changes) and the
+// accessible name itself, which GTK 2's accessibility module does not take from the label.
+void name_by_label(GtkWidget* label, GtkWidget* entry);
+
 // ---- Number check and messages -----------------------------------------------------------
 
 inline constexpr int INPUT_ERROR_NOT_A_NUMBER = 4711;

@@ -25,33 +25,13 @@ const char* const DEFAULT_STIFFNESS[17] = {
     nullptr, "20000", "90000", "450000", "450000", "450000", "500000", "1600", "9000",
     "60000", "9000",  "9000",  "54800",  "700",    "2900",   "0",      "15"};
 
-GtkWidget* new_field_table(guint rows, guint columns) {
-    GtkWidget* table = gtk_table_new(rows, columns, FALSE);
-    gtk_table_set_row_spacings(GTK_TABLE(table), 2);
-    gtk_table_set_col_spacings(GTK_TABLE(table), 3);
-    gtk_container_set_border_width(GTK_CONTAINER(table), 3);
-    return table;
-}
-
-// The label names its entry for screen readers and tests: the labelled-by relation through
-// the mnemonic widget (the label has no mnemonic, so nothing visible changes), and the
-// accessible name itself, which GTK 2's accessibility module does not take from the label.
-void name_by_label(GtkWidget* label, GtkWidget* entry) {
-    gtk_label_set_mnemonic_widget(GTK_LABEL(label), entry);
-    atk_object_set_name(gtk_widget_get_accessible(entry), gtk_label_get_text(GTK_LABEL(label)));
-}
-
 // Field i (counted from 1) of a four-column grid of label/entry pairs.
 void attach_field(GtkWidget* table, int i, GtkWidget* label, GtkWidget* entry) {
-    name_by_label(label, entry);
+    shell::name_by_label(label, entry);
     const guint column = 2 * ((i - 1) % 4);
     const guint row = (i - 1) / 4;
     gtk_table_attach_defaults(GTK_TABLE(table), label, column, column + 1, row, row + 1);
     gtk_table_attach_defaults(GTK_TABLE(table), entry, column + 1, column + 2, row, row + 1);
-}
-
-void pack(GtkWidget* box, GtkWidget* child) {
-    gtk_box_pack_start(GTK_BOX(box), child, FALSE, FALSE, 3);
 }
 
 // A frame of sixteen inputs: label_format with i for i = 1..count, then the extra label.
@@ -59,7 +39,7 @@ void build_input_frame(const char* title, GtkWidget* box, GtkWidget** entries,
                        const char* const* defaults, const char* label_format, int count,
                        const char* last_label) {
     GtkWidget* frame = gtk_frame_new(shell::caption(title));
-    GtkWidget* table = new_field_table(4, 8);
+    GtkWidget* table = shell::new_field_table(4, 8);
     for (int i = 1; i <= 16; ++i) {
         const std::string text =
             i <= count ? number_text::format(label_format, i) : std::string(last_label);
@@ -68,7 +48,7 @@ void build_input_frame(const char* title, GtkWidget* box, GtkWidget** entries,
         gtk_entry_set_text(GTK_ENTRY(entries[i]), defaults[i]);
         attach_field(table, i, label, entries[i]);
     }
-    pack(box, frame);
+    shell::pack(box, frame);
     gtk_container_add(GTK_CONTAINER(frame), table);
 }
 
@@ -88,7 +68,7 @@ int build_stiffness_frame() {
 
 int build_results_frame() {
     GtkWidget* frame = gtk_frame_new(shell::caption("Ergebnisse"));
-    GtkWidget* table = new_field_table(5, 8);
+    GtkWidget* table = shell::new_field_table(5, 8);
     for (int k = 0; k < 16; ++k) {
         GtkWidget* label = gtk_label_new(number_text::format("F%d / Hz", k + 1).c_str());
         frequency_entry[k] = gtk_entry_new();
@@ -99,10 +79,10 @@ int build_results_frame() {
     GtkWidget* mode_label = gtk_label_new("Eigenform welcher Frequenz zeichnen?");
     mode_entry = gtk_entry_new();
     gtk_entry_set_text(GTK_ENTRY(mode_entry), "0");
-    name_by_label(mode_label, mode_entry);
+    shell::name_by_label(mode_label, mode_entry);
     gtk_table_attach_defaults(GTK_TABLE(table), mode_label, 1, 3, 4, 5);
     gtk_table_attach_defaults(GTK_TABLE(table), mode_entry, 3, 4, 4, 5);
-    pack(result_box, frame);
+    shell::pack(result_box, frame);
     gtk_container_add(GTK_CONTAINER(frame), table);
     return 0;
 }
@@ -111,7 +91,7 @@ int build_plot_frame() {
     GtkWidget* frame = gtk_frame_new(shell::caption("Frequenzplot"));
     plot_area = gtk_drawing_area_new();
     gtk_widget_set_size_request(plot_area, plot_size.width, plot_size.height);
-    pack(plot_box, frame);
+    shell::pack(plot_box, frame);
     gtk_container_add(GTK_CONTAINER(frame), plot_area);
     return 0;
 }
@@ -142,10 +122,10 @@ int build_layout() {
     for (GtkWidget* box : {masses_box, input_box, action_box, result_box, plot_box, content_box}) {
         gtk_container_set_border_width(GTK_CONTAINER(box), 5);
     }
-    pack(input_box, masses_box);
-    pack(input_box, stiffness_box);
+    shell::pack(input_box, masses_box);
+    shell::pack(input_box, stiffness_box);
     for (GtkWidget* box : {input_box, action_box, result_box, plot_box}) {
-        pack(content_box, box);
+        shell::pack(content_box, box);
     }
     gtk_scrolled_window_add_with_viewport(GTK_SCROLLED_WINDOW(scroller), content_box);
     gtk_widget_set_size_request(outer_box, 800, 600);
