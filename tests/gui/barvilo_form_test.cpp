@@ -11,6 +11,7 @@
 #include "barvilo.h"
 #include "dialog_script.h"
 #include "gui_helpers.h"
+#include "program_window.h"
 #include "report.h"
 #include "test_files.h"
 
@@ -24,24 +25,12 @@ const char* const INPUT_ERROR_TEXT =
 const char* const NOT_COMPUTED_TEXT = "Berechnung noch nicht durchgefuert!";
 const char* const RECOMPUTE_TEXT = "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n";
 
-// A fresh window per test, as the program builds it at start; closed again without ending
-// a main loop that the tests do not run.
-class BarviloWindow : public testing::Test {
+// A fresh window per test, as the program builds it at start.
+class BarviloWindow : public gui_test::ProgramWindow<barvilo::settings> {
   protected:
     void SetUp() override {
         barvilo::buckling_case = 0;
-        // The chooser opens where the tests save, so that it need not change folder.
-        shell::start_folder = test_files::scratch_folder();
-        shell::create_main_window(barvilo::settings);
-        gui_test::drain_events();
-    }
-
-    void TearDown() override {
-        EXPECT_EQ(gui_test::open_dialogs(), 0);
-        g_signal_handlers_disconnect_by_func(shell::main_window,
-                                             reinterpret_cast<gpointer>(&gtk_main_quit), nullptr);
-        gtk_widget_destroy(shell::main_window);
-        gui_test::drain_events();
+        ProgramWindow::SetUp();
     }
 
     static std::vector<std::string> result_texts() {

@@ -10,6 +10,7 @@
 
 #include "dialog_script.h"
 #include "gui_helpers.h"
+#include "program_window.h"
 #include "quendra.h"
 
 namespace {
@@ -17,23 +18,7 @@ namespace {
 using gui_test::Cell;
 using gui_test::DialogScript;
 
-// A fresh window per test, as the program builds it at start; closed again without ending
-// a main loop that the tests do not run.
-class QuendraForm : public testing::Test {
-  protected:
-    void SetUp() override {
-        shell::create_main_window(quendra::settings);
-        gui_test::drain_events();
-    }
-
-    void TearDown() override {
-        EXPECT_EQ(gui_test::open_dialogs(), 0);
-        g_signal_handlers_disconnect_by_func(shell::main_window,
-                                             reinterpret_cast<gpointer>(&gtk_main_quit), nullptr);
-        gtk_widget_destroy(shell::main_window);
-        gui_test::drain_events();
-    }
-};
+using QuendraForm = gui_test::ProgramWindow<quendra::settings>;
 
 std::string tooltip(GtkWidget* widget) {
     gchar* text = gtk_widget_get_tooltip_text(widget);

@@ -8,6 +8,7 @@
 
 #include "dialog_script.h"
 #include "gui_helpers.h"
+#include "program_window.h"
 #include "quendra.h"
 #include "test_files.h"
 
@@ -36,7 +37,7 @@ const Pixel EMPTY_PIXEL = {420, 200};
 
 // A fresh window per test with the program's numbers back at their start (all 0), as the
 // program starts; closed again without ending a main loop that the tests do not run.
-class QuendraHandlers : public testing::Test {
+class QuendraHandlers : public gui_test::ProgramWindow<quendra::settings> {
   protected:
     void SetUp() override {
         std::fill(std::begin(quendra::input_value), std::end(quendra::input_value), 0.0);
@@ -45,17 +46,9 @@ class QuendraHandlers : public testing::Test {
         quendra::poisson_ratio = quendra::thickness = quendra::cone_height = 0.0;
         quendra::deflection = quendra::modulus_factor = quendra::diameter_ratio = 0.0;
         quendra::k1 = quendra::k2 = quendra::k3 = 0.0;
-        shell::create_main_window(quendra::settings);
+        ProgramWindow::SetUp();
         // Let the first exposes pass, so that they cannot wipe a drawing made by a test.
         gui_test::run_for(150);
-    }
-
-    void TearDown() override {
-        EXPECT_EQ(gui_test::open_dialogs(), 0);
-        g_signal_handlers_disconnect_by_func(shell::main_window,
-                                             reinterpret_cast<gpointer>(&gtk_main_quit), nullptr);
-        gtk_widget_destroy(shell::main_window);
-        gui_test::drain_events();
     }
 
     static std::vector<std::string> result_texts() {
