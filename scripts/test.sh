@@ -2,10 +2,12 @@
 # Installs what is missing, builds the suite and runs every test:
 #   1. the unit, GUI (with the soak runs) and end-to-end tests (with the fault cases) of a
 #      warning-free build;
-#   2. the unit and GUI tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. GUI test programs under valgrind's memcheck;
-#   4. each fuzz target for a bounded time (FUZZ_SECONDS, default 30);
-#   5. the unit and GUI tests again in the German locale de_DE.UTF-8.
+#   2. the benchmarks, once each with short runs (figures are shown, not checked; the
+#      figures of record are in bench/README.md);
+#   3. the unit and GUI tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. GUI test programs under valgrind's memcheck;
+#   5. each fuzz target for a bounded time (FUZZ_SECONDS, default 30);
+#   6. the unit and GUI tests again in the German locale de_DE.UTF-8.
 # Each run uses a private X server and a private home folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,6 +31,10 @@ echo "== Build (warnings are errors)"
 scripts/build.sh build-test -DSUITE_WERROR=ON
 echo "== Unit, GUI and end-to-end tests"
 run_tests build-test C.UTF-8
+
+echo "== Benchmarks, short runs"
+build-test/bin/wolpex_chain_bench --benchmark_min_time=0.05
+bench/response.sh "$root/build-test" --benchmark_repetitions=3 --benchmark_min_time=0.02
 
 echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/build.sh build-asan -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF
