@@ -8,15 +8,8 @@
 
 namespace {
 
-// calculation_done is cleared before each call, so that the recompute question never comes.
 void calculate(benchmark::State& state, bool on_screen) {
-    for (auto _ : state) {
-        shell::calculation_done = 0;
-        barvilo::on_calculate(shell::calculate_button, nullptr);
-        if (on_screen) {
-            response_bench::settle();
-        }
-    }
+    response_bench::time_calculation(state, barvilo::on_calculate, on_screen);
     if (shell::calculation_done != 1) {
         state.SkipWithError("the calculation did not run");
     }

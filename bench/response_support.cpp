@@ -61,4 +61,14 @@ int run(int argc, char** argv, const shell::ProgramSettings& settings) {
     return 0;
 }
 
+void time_calculation(benchmark::State& state, Handler on_calculate, bool on_screen) {
+    for (auto _ : state) {
+        shell::calculation_done = 0;
+        on_calculate(shell::calculate_button, nullptr);
+        if (on_screen) {
+            settle();
+        }
+    }
+}
+
 } // namespace response_bench

@@ -2,6 +2,7 @@
 // real window built once per run, events settled, and a guard against dialogs.
 #pragma once
 
+#include <benchmark/benchmark.h>
 #include <gtk/gtk.h>
 
 #include "calculator_shell.h"
@@ -16,6 +17,12 @@ void settle();
 // that its drawing areas are on the screen (the X server draws nothing off it), and waits
 // for its first drawing.
 void open_window(const shell::ProgramSettings& settings);
+
+using Handler = int (*)(GtkWidget*, gpointer);
+
+// Times a calculation handler: calculation_done is cleared before each call, so that the
+// recompute question never comes; on_screen adds the repaint it causes (settle()).
+void time_calculation(benchmark::State& state, Handler on_calculate, bool on_screen);
 
 // gtk_init, the "C" numeric locale, Google Benchmark's flags, the benchmarks; a message
 // dialog that opens during a run ends the run with an error, since nobody answers it.

@@ -18,16 +18,9 @@ void enter_chain_of_16() {
     response_bench::settle();
 }
 
-// calculation_done is cleared before each call, so that the recompute question never comes.
 void calculate(benchmark::State& state, bool on_screen) {
     enter_chain_of_16();
-    for (auto _ : state) {
-        shell::calculation_done = 0;
-        wolpex::on_calculate(shell::calculate_button, nullptr);
-        if (on_screen) {
-            response_bench::settle();
-        }
-    }
+    response_bench::time_calculation(state, wolpex::on_calculate, on_screen);
     if (wolpex::mass_count != 16) {
         state.SkipWithError("the chain did not have 16 masses");
     }
